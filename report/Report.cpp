@@ -11,9 +11,11 @@ std::int32_t LineSpan(const ReportLine& line) {
   return static_cast<std::int32_t>(line.text.size()) + 2;
 }
 
-// Applies `change` to the formats of offsets [from, to) of one line's runs.
+// Applies `change` to the formats of offsets [from, to) of a line of `span`
+// offsets; no run is left starting past the line's end.
 template <typename Change>
-void ChangeRuns(std::vector<FormatRun>& runs, std::int32_t from, std::int32_t to, Change change) {
+void ChangeRuns(std::vector<FormatRun>& runs, std::int32_t span, std::int32_t from, std::int32_t to,
+                Change change) {
   std::vector<FormatRun> result;
   result.reserve(runs.size() + 2);
   auto push = [&result](std::int32_t start, CharFormat format) {
@@ -31,7 +33,7 @@ void ChangeRuns(std::vector<FormatRun>& runs, std::int32_t from, std::int32_t to
     }
     if (runStart < from) push(runStart, format);
     push(std::max(runStart, from), change(format));
-    if (runEnd > to) push(to, format);
+    if (runEnd > to && to < span) push(to, format);
   }
   runs = std::move(result);
 }
@@ -108,8 +110,9 @@ void Report::FormatSelection(Change change) {
   const std::size_t last = LineOf(end - 1);
   for (std::size_t i = first; i <= last; ++i) {
     const std::int32_t from = std::max(selStart_ - lineStarts_[i], 0);
-    const std::int32_t to = std::min(end - lineStarts_[i], LineSpan(lines_[i]));
-    ChangeRuns(lines_[i].runs, from, to, change);
+    const std::int32_t span = LineSpan(lines_[i]);
+    const std::int32_t to = std::min(end - lineStarts_[i], span);
+    ChangeRuns(lines_[i].runs, span, from, to, change);
   }
   if (observer_) observer_->Formatted(first, last);
 }
