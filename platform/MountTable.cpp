@@ -74,7 +74,7 @@ class Visibility {
 
   const MountEntry* Parent(const MountEntry& entry) const {
     const auto found = byId_.find(entry.parentId);
-    if (found == byId_.end() || found->second >= table_.size()) return nullptr;
+    if (found == byId_.end()) return nullptr;
     const MountEntry* parent = &table_[found->second];
     return parent->id == entry.id ? nullptr : parent;
   }
