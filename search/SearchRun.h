@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/Clock.h"
 #include "platform/DiskInfo.h"
@@ -13,6 +14,10 @@
 #include "search/SearchHost.h"
 
 namespace paarvinder {
+
+class FolderChain;
+class FolderListing;
+class SubfolderStack;
 
 class SearchRun {
  public:
@@ -39,6 +44,12 @@ class SearchRun {
   void StartRun();
   void InterruptRun();
   void ZoekSchijven();
+
+  // How the files pass of a folder ended: a stop request, the end of the
+  // folder (a hit, or no listing), or no hit with subfolders still to walk.
+  enum class FilesPass { Stopped, FolderDone, WalkSubfolders };
+  FilesPass SearchFiles(FolderChain& chain, FolderListing& listing, SubfolderStack& subfolders);
+  void ReportHit(const std::string& folder, std::string_view name, std::uint64_t size);
 
   Report& Rich;
   DiskInfo& diskInfo_;
