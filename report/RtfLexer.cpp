@@ -37,10 +37,17 @@ RtfToken RtfLexer::Next() {
         break;
       default:
         token.kind = RtfToken::Kind::Text;
+        token.text = TextRun(position_ - 1);
         return token;
     }
   }
   return {};
+}
+
+std::string_view RtfLexer::TextRun(std::size_t start) {
+  const std::size_t end = input_.find_first_of(std::string_view("\\{}\r\n", 5), start);
+  position_ = end == std::string_view::npos ? input_.size() : end;
+  return input_.substr(start, position_ - start);
 }
 
 bool RtfLexer::ControlSequence(RtfToken& token) {

@@ -1,7 +1,7 @@
 #pragma once
 // Cuts RTF into its tokens: braces, control words with their parameters,
-// control symbols, `\'hh` bytes and text bytes. Line ends in the file are not
-// text and give no token; the data of `\binN` is passed over.
+// control symbols, `\'hh` bytes and runs of text. Line ends in the file are
+// not text and give no token; the data of `\binN` is passed over.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,8 @@ struct RtfToken {
   std::string_view word;            // ControlWord: its letters
   bool hasParameter = false;        // ControlWord
   std::int32_t parameter = 0;       // ControlWord, clamped to 32 bits
-  unsigned char character = 0;      // ControlSymbol: the symbol; HexByte, Text: the byte
+  unsigned char character = 0;      // ControlSymbol: the symbol; HexByte: the byte
+  std::string_view text;            // Text: bytes up to the next brace, backslash or line end
 };
 
 class RtfLexer {
@@ -27,6 +28,7 @@ class RtfLexer {
   RtfToken Next();
 
  private:
+  std::string_view TextRun(std::size_t start);
   bool ControlSequence(RtfToken& token);
   void ControlWord(RtfToken& token);
   bool HexByte(RtfToken& token);

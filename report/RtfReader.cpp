@@ -78,8 +78,8 @@ class RtfParser {
           if (groups_.Depth() == 0) return Finish();
           break;
         case RtfToken::Kind::Text:
-          if (token.character == 0) return std::nullopt;
-          if (!SkipFallback()) Text(token.character);
+          if (token.text.find('\0') != std::string_view::npos) return std::nullopt;
+          Text(token.text);
           break;
         case RtfToken::Kind::HexByte:
           if (!SkipFallback() && state_.destination == Destination::Body) {
@@ -110,17 +110,36 @@ class RtfParser {
     return true;
   }
 
-  void BodyCharacter(char32_t c) { lines_.AddCodePoint(c, state_.format); }
-
-  void Text(unsigned char c) {
-    if (state_.destination == Destination::ColourTable && c == ';') {
-      colours_.push_back(colourEntry_.given ? colourEntry_.red | colourEntry_.green << 8 | colourEntry_.blue << 16
-                                            : clDefault);
-      colourEntry_ = {};
+  void Text(std::string_view text) {
+    const auto skipped = std::min<std::size_t>(static_cast<std::size_t>(fallbackLeft_), text.size());
+    fallbackLeft_ -= static_cast<std::int32_t>(skipped);
+    text.remove_prefix(skipped);
+    if (state_.destination == Destination::ColourTable) {
+      for (const char c : text) {
+        if (c == ';') EndColourEntry();
+      }
     }
     if (state_.destination != Destination::Body) return;
-    if (c == '\t' || c >= 0x20) BodyCharacter(Cp1252ToUnicode(c));
+    // Printable ASCII and tabs go in as they are, in one piece; other bytes
+    // are code page 1252, and other control characters are not text.
+    while (!text.empty()) {
+      std::size_t plain = 0;
+      while (plain < text.size() && (text[plain] == '\t' || (text[plain] >= 0x20 && text[plain] < 0x7F))) ++plain;
+      if (plain > 0) lines_.AddBytes(text.substr(0, plain), state_.format);
+      if (plain == text.size()) return;
+      const auto c = static_cast<unsigned char>(text[plain]);
+      if (c >= 0x7F) BodyCharacter(Cp1252ToUnicode(c));
+      text.remove_prefix(plain + 1);
+    }
   }
+
+  void EndColourEntry() {
+    colours_.push_back(colourEntry_.given ? colourEntry_.red | colourEntry_.green << 8 | colourEntry_.blue << 16
+                                          : clDefault);
+    colourEntry_ = {};
+  }
+
+  void BodyCharacter(char32_t c) { lines_.AddCodePoint(c, state_.format); }
 
   void ControlSymbol(unsigned char symbol) {
     if (symbol == '*') state_.destination = Destination::Skipped;
