@@ -5,9 +5,11 @@
 #include <exception>
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/ErrorBox.h"
 #include "app/Mainform.h"
+#include "paarvinder/Version.h"
 #include "platform/AlsaSoundSink.h"
 #include "platform/Clock.h"
 #include "platform/MountTableDiskInfo.h"
@@ -20,6 +22,11 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+  QApplication::setApplicationVersion(QString::fromUtf8(version::kFileVersionText));
+  QApplication::setOrganizationName(QString::fromUtf8(version::kCompanyName));
+  // Lets the desktop match the window with its entry and icon.
+  QApplication::setDesktopFileName(QString::fromUtf8(version::kAppId));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/paarvinder.png")));
   Guarded(nullptr, [&] {
     MountTableDiskInfo diskInfo;
     AlsaSoundSink sounds;
