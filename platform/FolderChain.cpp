@@ -1,7 +1,9 @@
 #include "platform/FolderChain.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -33,6 +35,13 @@ bool IsFolder(int fd, const FolderIdentity& expected) {
   return IdentityOfHandle(fd, identity) && identity == expected;
 }
 
+int OpenRefusingMounts(int parentFd, const char* name) {
+  struct open_how how {};
+  how.flags = kFolderOpenFlags;
+  how.resolve = RESOLVE_NO_XDEV;
+  return static_cast<int>(syscall(SYS_openat2, parentFd, name, &how, sizeof how));
+}
+
 }  // namespace
 
 std::size_t FolderChain::DefaultHandleBudget() {
@@ -44,7 +53,18 @@ std::size_t FolderChain::DefaultHandleBudget() {
   return std::clamp<std::size_t>(limit.rlim_cur / 4, 2, kMost);
 }
 
-FolderChain::FolderChain(std::size_t handleBudget) : budget_(std::max<std::size_t>(handleBudget, 2)) {}
+FolderChain::Opening FolderChain::DefaultOpening() {
+  static const Opening opening = [] {
+    const int fd = OpenRefusingMounts(AT_FDCWD, "/");
+    if (fd < 0) return Opening::CheckedAfter;
+    close(fd);
+    return Opening::RefusingMounts;
+  }();
+  return opening;
+}
+
+FolderChain::FolderChain(std::size_t handleBudget, Opening opening)
+    : budget_(std::max<std::size_t>(handleBudget, 2)), opening_(opening) {}
 
 FolderChain::~FolderChain() {
   for (Level& level : levels_) Close(level);
@@ -80,18 +100,24 @@ bool FolderChain::Enter(const char* name) {
   if (statx(parentFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kWanted, &info) != 0) return false;
   const FolderIdentity identity = IdentityOf(info);
   if (!S_ISDIR(info.stx_mode) || identity.mount != levels_.front().identity.mount) return false;
-  const int fd = openat(parentFd, name, kFolderOpenFlags);
+  const int fd = OpenSubfolder(parentFd, name, identity);
   if (fd < 0) return false;
-  // The name may have come to stand for another folder, or a mount, meanwhile.
-  if (!IsFolder(fd, identity)) {
-    close(fd);
-    return false;
-  }
   path_.append(name).push_back('/');
   levels_.push_back(Level{fd, identity, path_.size()});
   ++openHandles_;
   GiveUpHandlesOverBudget();
   return true;
+}
+
+int FolderChain::OpenSubfolder(int parentFd, const char* name, const FolderIdentity& identity) const {
+  // The name may have come to stand for a mount point since it was looked at.
+  if (opening_ == Opening::RefusingMounts) return OpenRefusingMounts(parentFd, name);
+  const int fd = openat(parentFd, name, kFolderOpenFlags);
+  if (fd >= 0 && !IsFolder(fd, identity)) {
+    close(fd);
+    return -1;
+  }
+  return fd;
 }
 
 void FolderChain::GiveUpHandlesOverBudget() {

@@ -13,9 +13,10 @@
 //
 // The chain stays on the start folder's file system: a subfolder that is the
 // mount point of another one is not entered. Whether it is, is looked up by
-// name without triggering an automount, and checked again on the opened
-// handle. Every handle is released by the destructor, whatever way the walk
-// ends.
+// name without triggering an automount; the open then refuses to cross a
+// mount point (openat2 RESOLVE_NO_XDEV), or where the kernel has no openat2,
+// the opened handle is checked. Every handle is released by the destructor,
+// whatever way the walk ends.
 
 #include <cstddef>
 #include <cstdint>
@@ -32,10 +33,18 @@ struct FolderIdentity {
 
 class FolderChain {
  public:
+  // How a subfolder is opened so that no mount point is crossed.
+  enum class Opening {
+    RefusingMounts,  // openat2 with RESOLVE_NO_XDEV: one system call
+    CheckedAfter,    // openat, then the handle's mount and inode compared
+  };
+
   // The budget of open handles, from the process's open-file limit.
   static std::size_t DefaultHandleBudget();
+  // RefusingMounts where the kernel (and any filter in front of it) allows.
+  static Opening DefaultOpening();
 
-  explicit FolderChain(std::size_t handleBudget = DefaultHandleBudget());
+  explicit FolderChain(std::size_t handleBudget = DefaultHandleBudget(), Opening opening = DefaultOpening());
   ~FolderChain();
   FolderChain(const FolderChain&) = delete;
   FolderChain& operator=(const FolderChain&) = delete;
@@ -72,7 +81,10 @@ class FolderChain {
   int OpenDownFromNearestOpen(std::size_t index) const;
   void Close(Level& level);
 
+  int OpenSubfolder(int parentFd, const char* name, const FolderIdentity& identity) const;
+
   std::size_t budget_;
+  Opening opening_;
   std::vector<Level> levels_;
   std::string path_;
   std::size_t openHandles_ = 0;

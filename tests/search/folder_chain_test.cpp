@@ -3,6 +3,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,7 +149,7 @@ TEST(FolderChain, HoldsNoMoreHandlesThanItsBudgetAndFindsEveryFolderAgain) {
   tree.Folder("a/b/c/d/e/f/g/h");
   for (std::size_t budget : {2u, 3u, 5u, 64u}) {
     SCOPED_TRACE("budget " + std::to_string(budget));
-    FolderChain chain(budget);
+    FolderChain chain(budget, FolderChain::Opening::CheckedAfter);
     ASSERT_TRUE(chain.Start(tree.Root()));
     std::string relative;
     for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h"}) {
@@ -167,20 +169,35 @@ TEST(FolderChain, HoldsNoMoreHandlesThanItsBudgetAndFindsEveryFolderAgain) {
   }
 }
 
-TEST(FolderChain, EntersNoLinkNoFileAndNothingMissing) {
+const FolderChain::Opening kOpenings[] = {FolderChain::Opening::RefusingMounts, FolderChain::Opening::CheckedAfter};
+
+TEST(FolderChain, EntersFoldersOnlyAndNoMountPoint) {
   TempTree tree;
-  tree.Folder("map");
+  tree.Folder("map/binnen");
+  tree.Folder("aangekoppeld");
   tree.File("bestand");
   tree.Link("koppel", "map");
-  FolderChain chain;
-  ASSERT_TRUE(chain.Start(tree.Root()));
-  for (const char* name : {"bestand", "koppel", "weg"}) {
-    EXPECT_FALSE(chain.Enter(name)) << name;
-    EXPECT_EQ(chain.Depth(), 1u);
-    EXPECT_EQ(chain.Path(), tree.Root());
+  // A mount namespace of the test's own, so that nothing outside sees the mount.
+  const bool mounted = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                       mount("tmpfs", tree.Path("aangekoppeld").c_str(), "tmpfs", 0, nullptr) == 0;
+  for (FolderChain::Opening opening : kOpenings) {
+    SCOPED_TRACE(opening == FolderChain::Opening::RefusingMounts ? "openat2" : "openat");
+    FolderChain chain(64, opening);
+    ASSERT_TRUE(chain.Start(tree.Root()));
+    for (const char* name : {"bestand", "koppel", "weg", "aangekoppeld"}) {
+      if (std::string(name) == "aangekoppeld" && !mounted) continue;
+      EXPECT_FALSE(chain.Enter(name)) << name;
+      EXPECT_EQ(chain.Depth(), 1u);
+      EXPECT_EQ(chain.Path(), tree.Root());
+    }
+    ASSERT_TRUE(chain.Enter("map"));
+    ASSERT_TRUE(chain.Enter("binnen"));
+    EXPECT_EQ(chain.Path(), tree.Path("map/binnen/"));
   }
+  if (mounted) umount2(tree.Path("aangekoppeld").c_str(), MNT_DETACH);
   EXPECT_FALSE(FolderChain().Start(tree.Path("bestand/")));
   EXPECT_FALSE(FolderChain().Start(tree.Path("weg/")));
+  if (!mounted) GTEST_SKIP() << "no mounts allowed here: the mount point was not tried";
 }
 
 TEST(FolderChain, AFolderMovedAwayMeanwhileIsFoundAgainByNameFromAbove) {
