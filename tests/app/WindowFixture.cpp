@@ -49,7 +49,16 @@ void WindowFixture::AtWalkOf(const std::string& name, std::function<void()> acti
   };
 }
 
-void WindowFixture::Type(const QString& text) { QTest::keyClicks(window->eZoek, text); }
+void WindowFixture::Type(const QString& text) {
+  for (const QChar character : text) {
+    // Qt Test maps only ASCII characters to keys.
+    if (character.unicode() < 128) {
+      QTest::keyClick(window->eZoek, character.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, window->eZoek, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+  }
+}
 
 std::string WindowFixture::ResultsFile() const {
   return progMap + ResultsFileName(RegionalSettings{}, FixedMoment().date);
