@@ -6,6 +6,8 @@
 // - A folder is read once and the read kept for both passes: the order and the
 //   entries are those of two listings in the file system's order, at the cost
 //   of one.
+// - The stop request is looked at before every entry of the read, "." and ".."
+//   included, so every folder that can be listed looks at it at least once.
 // - The walk is a loop over an explicit stack rather than a recursion, so the
 //   depth of a tree is bounded by memory only; handles are held relative to
 //   the parent (FolderChain).
