@@ -34,6 +34,10 @@ WindowFixture::WindowFixture(QStringList commandLine)
   window = std::make_unique<TfMain>(
       MainformPlatform{disks, sounds, clock, RegionalSettings{}, [folder = progMap] { return folder; }},
       std::move(commandLine));
+  disks.onSetDisk = [this](const std::string& selected) {
+    const auto action = atWalkOf_.find(selected);
+    if (action != atWalkOf_.end() && action->second) QTimer::singleShot(0, action->second);
+  };
 }
 
 WindowFixture::~WindowFixture() = default;
@@ -41,12 +45,6 @@ WindowFixture::~WindowFixture() = default;
 void WindowFixture::Show() {
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-void WindowFixture::AtWalkOf(const std::string& name, std::function<void()> action) {
-  disks.onSetDisk = [drive = Drive(name), action = std::move(action)](const std::string& selected) {
-    if (selected == drive) QTimer::singleShot(0, action);
-  };
 }
 
 void WindowFixture::Type(const QString& text) {

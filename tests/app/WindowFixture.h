@@ -5,6 +5,7 @@
 // on a modal dialog.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,8 +52,8 @@ class WindowFixture {
   // Shows the window (FormShow runs) and waits until it is on screen.
   void Show();
   // `action` runs nested in the walk of drive `name` ("a", "b" or "c"), at
-  // the first events the walk lets through there.
-  void AtWalkOf(const std::string& name, std::function<void()> action);
+  // the first events the walk lets through there, in every run.
+  void AtWalkOf(const std::string& name, std::function<void()> action) { atWalkOf_[Drive(name)] = std::move(action); }
   // Types into the entry as a user would.
   void Type(const QString& text);
   // The mount point of drive `name`.
@@ -70,6 +71,9 @@ class WindowFixture {
   RecordingSoundSink sounds{soundReport};
   ScriptedClock clock{{FixedMoment()}};
   std::unique_ptr<TfMain> window;
+
+ private:
+  std::map<std::string, std::function<void()>> atWalkOf_;
 };
 
 // Calls `handle` with the next modal widget as soon as one is open, from
