@@ -128,7 +128,7 @@ class RtfParser {
       if (plain > 0) lines_.AddBytes(text.substr(0, plain), state_.format);
       if (plain == text.size()) return;
       const auto c = static_cast<unsigned char>(text[plain]);
-      if (c >= 0x7F) BodyCharacter(Cp1252ToUnicode(c));
+      if (c >= 0x80) BodyCharacter(Cp1252ToUnicode(c));
       text.remove_prefix(plain + 1);
     }
   }
