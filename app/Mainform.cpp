@@ -112,6 +112,9 @@ void TfMain::BuildToolBar() {
   ToolBar->setMovable(false);
   ToolBar->setFloatable(false);
   ToolBar->toggleViewAction()->setEnabled(false);
+  // A tool button on a bar paints its picture at the bar's size.
+  ToolBar->setIconSize(QSize(ToolbarButton::kPictureSize, ToolbarButton::kPictureSize));
+  ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   addToolBar(Qt::TopToolBarArea, ToolBar);
 
   using Width = ToolbarButton::Width;

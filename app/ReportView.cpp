@@ -43,6 +43,8 @@ ReportView::ReportView(QWidget* parent) : QTextEdit(parent), end_(document()) {
   setAcceptRichText(false);
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // A rich edit's default tab stops: every half inch.
+  setTabStopDistance(48);
 }
 
 void ReportView::Follow(Report& report) {
@@ -71,6 +73,11 @@ void ReportView::LineAdded(std::size_t index) { AppendLine(report_->Line(index))
 void ReportView::Cleared() {
   document()->clear();
   end_ = QTextCursor(document());
+  // Appended lines do not drag the caret along: only the scroll request
+  // moves it, so a text written while its page is hidden shows from the top.
+  QTextCursor caret(document());
+  caret.setKeepPositionOnInsert(true);
+  setTextCursor(caret);
 }
 
 void ReportView::Replaced() { Rebuild(); }

@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -272,6 +273,7 @@ class MainformTest : public QObject {
     QCOMPARE(window.RichInfo->document()->blockCount(), 24);
     QCOMPARE(window.RichInfo->document()->findBlockByNumber(1).text(),
              QString("\tWanneer kan Paarvinder zinvol zijn?"));
+    QCOMPARE(window.RichInfo->verticalScrollBar()->value(), 0);  // shown from the top
     QTest::mouseClick(window.tbInfo, Qt::LeftButton);
     QTest::mouseClick(window.tbInfo, Qt::LeftButton);
     QCOMPARE(window.RichInfoReport().LineCount(), std::size_t{23});
