@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -62,10 +63,24 @@ void ReportView::ScrollCaretToEnd() {
 
 // One edit, so the document is laid out once per line.
 void ReportView::AppendLine(const ReportLine& line) {
+  const bool first = document()->isEmpty();
   end_.beginEditBlock();
   ForEachRun(line, [this](const QString& text, const QTextCharFormat& format) { end_.insertText(text, format); });
-  end_.insertBlock(QTextBlockFormat(), QTextCharFormat());
+  end_.insertBlock(LineFormat(), QTextCharFormat());
   end_.endEditBlock();
+  // The first line would take the caret along to the end; only the scroll
+  // request moves it there, so a text written on a hidden page shows from
+  // the top.
+  if (first) setTextCursor(QTextCursor(document()));
+}
+
+// Lines as high as the font's cell, rounded to whole pixels once, as the
+// rich edit spaces them.
+QTextBlockFormat ReportView::LineFormat() const {
+  const QFontMetricsF metrics(font());
+  QTextBlockFormat format;
+  format.setLineHeight(qRound(metrics.ascent() + metrics.descent()), QTextBlockFormat::FixedHeight);
+  return format;
 }
 
 void ReportView::LineAdded(std::size_t index) { AppendLine(report_->Line(index)); }
@@ -73,11 +88,7 @@ void ReportView::LineAdded(std::size_t index) { AppendLine(report_->Line(index))
 void ReportView::Cleared() {
   document()->clear();
   end_ = QTextCursor(document());
-  // Appended lines do not drag the caret along: only the scroll request
-  // moves it, so a text written while its page is hidden shows from the top.
-  QTextCursor caret(document());
-  caret.setKeepPositionOnInsert(true);
-  setTextCursor(caret);
+  end_.setBlockFormat(LineFormat());
 }
 
 void ReportView::Replaced() { Rebuild(); }

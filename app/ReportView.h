@@ -9,6 +9,7 @@
 // the end through a cursor kept there, with no undo history, so only the new
 // block is laid out.
 
+#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -35,6 +36,7 @@ class ReportView final : public QTextEdit, public ReportObserver {
  private:
   void Rebuild();
   void AppendLine(const ReportLine& line);
+  QTextBlockFormat LineFormat() const;
 
   Report* report_ = nullptr;
   QTextCursor end_;

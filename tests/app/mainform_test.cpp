@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -273,7 +274,12 @@ class MainformTest : public QObject {
     QCOMPARE(window.RichInfo->document()->blockCount(), 24);
     QCOMPARE(window.RichInfo->document()->findBlockByNumber(1).text(),
              QString("\tWanneer kan Paarvinder zinvol zijn?"));
-    QCOMPARE(window.RichInfo->verticalScrollBar()->value(), 0);  // shown from the top
+    // Shown from the top, and all of it fits.
+    QCOMPARE(window.RichInfo->verticalScrollBar()->value(), 0);
+    const QTextBlock last = window.RichInfo->document()->findBlockByNumber(22);
+    QCOMPARE(last.text(), QString("\tPlonkaert (Mirtelo)"));
+    QVERIFY(window.RichInfo->document()->documentLayout()->blockBoundingRect(last).bottom() <=
+            window.RichInfo->viewport()->height());
     QTest::mouseClick(window.tbInfo, Qt::LeftButton);
     QTest::mouseClick(window.tbInfo, Qt::LeftButton);
     QCOMPARE(window.RichInfoReport().LineCount(), std::size_t{23});
