@@ -74,8 +74,8 @@ TfMain::TfMain(MainformPlatform platform, QStringList commandLine, QWidget* pare
       run_(richReport_, platform_.diskInfo, platform_.sounds, *this, platform_.clock, platform_.settings) {
   setWindowTitle(QString::fromUtf8(kApplicationTitle));
   setWindowIcon(QIcon(QStringLiteral(":/icons/window.png")));
-  // A dialog-like window: a close button only, no minimise or maximise, and
-  // a fixed size.
+  // A small fixed window with a close button only. It stays a normal window
+  // rather than a tool window, so that it keeps its place in the task bar.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFont(Arial(16));
   setFixedSize(kClientWidth, kClientHeight);
@@ -149,6 +149,7 @@ void TfMain::BuildResultsPage() {
   Rich = new ReportView(TabBegin);
   Rich->setGeometry(32, 80, 809, 377);
   Rich->setLineWrapMode(QTextEdit::NoWrap);
+  // Both scroll bars, each shown when the report needs it, as a rich edit does.
   Rich->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   Rich->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   SetHint(*Rich, QStringLiteral("Hier komen de resultaten van de zoekactie..."));

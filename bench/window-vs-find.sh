@@ -6,6 +6,7 @@
 # has been saved. The mounts for find are the drives the run's report heads.
 # A run of each to warm up, then RUNS of each, alternating; the medians are
 # compared. The last line is "ratio: X", the window's time over find's.
+# Needs xvfb-run (Debian xvfb) and xdotool.
 #
 #   bench/window-vs-find.sh [TERM]
 #   RUNS=5 PAARVINDER=build-x/paarvinder bench/window-vs-find.sh zqxj
