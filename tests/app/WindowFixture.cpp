@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "app/BusyRing.h"
+#include "app/ToolbarButton.h"
 #include "report/DateTexts.h"
 #include "report/ResultsFile.h"
 
@@ -97,6 +100,16 @@ std::vector<std::string> CompleteRunLines(const WindowFixture& fixture) {
           "\tThat's all folks...(" + DateTimeText(settings, FixedMoment()) + ")",
           "\tHoe lang gezocht? " + LongTimeText(settings, TimeOfDay{}),
           ""};
+}
+
+QString State(const TfMain& window) {
+  QStringList parts;
+  for (const ToolbarButton* button : {window.tbStop, window.tbZoek, window.tbResult, window.tbInfo}) {
+    parts << (button->Shown() ? button->Caption() : "(" + button->Caption() + ")");
+  }
+  parts << (window.PageControl->currentWidget() == window.TabBegin ? "TabBegin" : "TabInfo");
+  parts << (window.Progress->isVisible() ? "ring" : "-");
+  return parts.join(" | ");
 }
 
 }  // namespace paarvinder::test

@@ -84,4 +84,8 @@ void WhenModal(std::function<void(QWidget*)> handle);
 // BRIEF.DOC, in the report's order.
 std::vector<std::string> CompleteRunLines(const WindowFixture& fixture);
 
+// The toolbar and the pages as one line: a hidden button in brackets, the
+// shown page, and whether the busy ring shows.
+QString State(const TfMain& window);
+
 }  // namespace paarvinder::test

@@ -35,6 +35,7 @@
 
 namespace paarvinder {
 
+using test::State;
 using test::WhenModal;
 using test::WindowFixture;
 
@@ -43,18 +44,6 @@ namespace {
 std::string CurrentFolder() {
   char buffer[PATH_MAX];
   return getcwd(buffer, sizeof buffer) ? std::string(buffer) + "/" : std::string();
-}
-
-// The toolbar and the pages as one line: a hidden button in brackets, the
-// shown page, and whether the busy ring shows.
-QString State(const TfMain& window) {
-  QStringList parts;
-  for (const ToolbarButton* button : {window.tbStop, window.tbZoek, window.tbResult, window.tbInfo}) {
-    parts << (button->Shown() ? button->Caption() : "(" + button->Caption() + ")");
-  }
-  parts << (window.PageControl->currentWidget() == window.TabBegin ? "TabBegin" : "TabInfo");
-  parts << (window.Progress->isVisible() ? "ring" : "-");
-  return parts.join(" | ");
 }
 
 QStringList ListedNames(QFileDialog& dialog) {

@@ -26,20 +26,11 @@
 namespace paarvinder {
 
 using test::CompleteRunLines;
+using test::State;
 using test::WhenModal;
 using test::WindowFixture;
 
 namespace {
-
-QString State(const TfMain& window) {
-  QStringList parts;
-  for (const ToolbarButton* button : {window.tbStop, window.tbZoek, window.tbResult, window.tbInfo}) {
-    parts << (button->Shown() ? button->Caption() : "(" + button->Caption() + ")");
-  }
-  parts << (window.PageControl->currentWidget() == window.TabBegin ? "TabBegin" : "TabInfo");
-  parts << (window.Progress->isVisible() ? "ring" : "-");
-  return parts.join(" | ");
-}
 
 // A run stopped in the walk of drive b: its lines up to b's heading, then
 // what the stop leaves, then the trailer.
