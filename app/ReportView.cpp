@@ -46,6 +46,18 @@ ReportView::ReportView(QWidget* parent) : QTextEdit(parent), end_(document()) {
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // A rich edit's default tab stops: every half inch.
   setTabStopDistance(48);
+  constexpr int kFrameMs = 20;
+  repaintPause_.setSingleShot(true);
+  repaintPause_.setInterval(kFrameMs);
+  connect(&repaintPause_, &QTimer::timeout, this, [this] { setUpdatesEnabled(true); });
+}
+
+// Holds the view's repaints back until the frame is over; enabling them
+// again repaints what changed meanwhile.
+void ReportView::PauseRepaints() {
+  if (repaintPause_.isActive()) return;
+  setUpdatesEnabled(false);
+  repaintPause_.start();
 }
 
 void ReportView::Follow(Report& report) {
@@ -83,7 +95,10 @@ QTextBlockFormat ReportView::LineFormat() const {
   return format;
 }
 
-void ReportView::LineAdded(std::size_t index) { AppendLine(report_->Line(index)); }
+void ReportView::LineAdded(std::size_t index) {
+  PauseRepaints();
+  AppendLine(report_->Line(index));
+}
 
 void ReportView::Cleared() {
   document()->clear();

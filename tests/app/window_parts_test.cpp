@@ -16,6 +16,19 @@
 
 namespace paarvinder {
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter(QWidget* widget, int& paints) : paints_(paints) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_;
+    return false;
+  }
+
+ private:
+  int& paints_;
+};
+
 class WindowPartsTest : public QObject {
   Q_OBJECT
 
@@ -133,6 +146,26 @@ class WindowPartsTest : public QObject {
     QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
     QVERIFY(view.verticalScrollBar()->value() > 0);
     QVERIFY(view.viewport()->rect().contains(view.cursorRect()));
+  }
+
+  // Repaints are held back while lines pour in; the view must never stay
+  // frozen: once lines stop coming it paints the last of them.
+  void viewPaintsTheLastLineOnceLinesStopComing() {
+    Report report;
+    ReportView view;
+    view.resize(300, 120);
+    view.Follow(report);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    int paintsAfterLastLine = 0;
+    PaintCounter counter(view.viewport(), paintsAfterLastLine);
+    for (int i = 0; i < 100; ++i) {
+      paintsAfterLastLine = 0;
+      report.Add("regel " + std::to_string(i));
+      QCoreApplication::processEvents();
+    }
+    QTRY_VERIFY(paintsAfterLastLine > 0);
+    QVERIFY(view.updatesEnabled());
   }
 
   void busyRingStepsOnlyWhileShown() {
