@@ -6,7 +6,6 @@
 
 #include <stdlib.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include "platform/FolderListing.h"
 #include "platform/Sound.h"
 #include "report/Report.h"
+#include "search/FolderTreeWalk.h"
 #include "search/SearchHost.h"
 #include "search/SearchRun.h"
 #include "search/SearchTerm.h"
@@ -77,27 +77,18 @@ TreeSize CountTree(const std::string& root) {
   if (!chain.Start(root)) return size;
   FolderListing listing;
   SubfolderStack subfolders;
-  auto list = [&] {
+  const auto count = [&] {
     ++size.folders;
+    if (!listing.Read(chain.Fd())) return FolderVisit::Done;
     subfolders.BeginLevel();
-    if (!listing.Read(chain.Fd())) return;
     for (const FolderEntry entry : listing) {
       if (entry.IsDotOrDotDot()) continue;
       ++size.entries;
       if (listing.KindOf(entry) == EntryKind::Folder) subfolders.Add(entry.Name());
     }
+    return FolderVisit::Descend;
   };
-  list();
-  while (!subfolders.Empty()) {
-    const char* name = subfolders.Next();
-    if (name == nullptr) {
-      subfolders.DropLevel();
-      if (!subfolders.Empty()) chain.Leave();
-      continue;
-    }
-    if (!chain.Enter(name)) continue;
-    list();
-  }
+  WalkFolderTree(chain, subfolders, count, [] {});
   return size;
 }
 

@@ -24,6 +24,7 @@
 
 #include "platform/FolderChain.h"
 #include "platform/FolderListing.h"
+#include "search/FolderTreeWalk.h"
 #include "search/SearchRun.h"
 #include "search/SearchTerm.h"
 #include "search/SubfolderStack.h"
@@ -36,34 +37,17 @@ int SearchRun::ZoekInMap(const std::string& folder) {
   if (!chain.Start(folder)) return 0;
   FolderListing listing;
   SubfolderStack subfolders;
-
-  FilesPass pass = SearchFiles(chain, listing, subfolders);
-  if (pass == FilesPass::Stopped) return 1;
-  if (pass == FilesPass::FolderDone) return 0;
-  // One level of `subfolders` per folder of the chain whose files pass is done.
-  while (!subfolders.Empty()) {
-    const char* name = subfolders.Next();
-    if (name == nullptr) {
-      subfolders.DropLevel();
-      if (!subfolders.Empty()) chain.Leave();
-      continue;
-    }
-    host_.ProcessMessages();
-    if (!chain.Enter(name)) continue;
-    pass = SearchFiles(chain, listing, subfolders);
-    if (pass == FilesPass::Stopped) return 1;
-    if (pass == FilesPass::FolderDone) chain.Leave();
-  }
-  return 0;
+  const bool stopped = WalkFolderTree(
+      chain, subfolders, [&] { return SearchFiles(chain, listing, subfolders); }, [&] { host_.ProcessMessages(); });
+  return stopped ? 1 : 0;
 }
 
-SearchRun::FilesPass SearchRun::SearchFiles(FolderChain& chain, FolderListing& listing,
-                                            SubfolderStack& subfolders) {
+FolderVisit SearchRun::SearchFiles(FolderChain& chain, FolderListing& listing, SubfolderStack& subfolders) {
   const int folderFd = chain.Fd();
-  if (!listing.Read(folderFd)) return FilesPass::FolderDone;
+  if (!listing.Read(folderFd)) return FolderVisit::Done;
   subfolders.BeginLevel();
   for (const FolderEntry entry : listing) {
-    if (Onderbreken == 1) return FilesPass::Stopped;
+    if (Onderbreken == 1) return FolderVisit::Stop;
     if (entry.IsDotOrDotDot()) continue;
     const EntryKind kind = listing.KindOf(entry);
     if (kind == EntryKind::Folder) {
@@ -75,9 +59,9 @@ SearchRun::FilesPass SearchRun::SearchFiles(FolderChain& chain, FolderListing& l
     if (kind == EntryKind::Link && hit.leadsToFolder) continue;
     subfolders.DropLevel();
     ReportHit(chain.Path(), entry.Name(), hit.size);
-    return FilesPass::FolderDone;
+    return FolderVisit::Done;
   }
-  return FilesPass::WalkSubfolders;
+  return FolderVisit::Descend;
 }
 
 void SearchRun::ReportHit(const std::string& folder, std::string_view name, std::uint64_t size) {

@@ -18,6 +18,7 @@ namespace paarvinder {
 class FolderChain;
 class FolderListing;
 class SubfolderStack;
+enum class FolderVisit;
 
 class SearchRun {
  public:
@@ -45,10 +46,9 @@ class SearchRun {
   void InterruptRun();
   void ZoekSchijven();
 
-  // How the files pass of a folder ended: a stop request, the end of the
-  // folder (a hit, or no listing), or no hit with subfolders still to walk.
-  enum class FilesPass { Stopped, FolderDone, WalkSubfolders };
-  FilesPass SearchFiles(FolderChain& chain, FolderListing& listing, SubfolderStack& subfolders);
+  // The files pass of the chain's deepest folder. It ends the folder at a hit
+  // or without a listing; otherwise its subfolders go on the stack.
+  FolderVisit SearchFiles(FolderChain& chain, FolderListing& listing, SubfolderStack& subfolders);
   void ReportHit(const std::string& folder, std::string_view name, std::uint64_t size);
 
   Report& Rich;
