@@ -200,15 +200,24 @@ TEST(FolderChain, EntersFoldersOnlyAndNoMountPoint) {
   if (!mounted) GTEST_SKIP() << "no mounts allowed here: the mount point was not tried";
 }
 
-TEST(FolderChain, AFolderMovedAwayMeanwhileIsFoundAgainByNameFromAbove) {
+// Down to a/b/c with a budget of two handles: only the start folder and c
+// stay open, so going back up has to open b and a again.
+class FolderChainDownToC : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree.Folder("a/b/c");
+    ASSERT_TRUE(chain.Start(tree.Root()));
+    ASSERT_TRUE(chain.Enter("a"));
+    ASSERT_TRUE(chain.Enter("b"));
+    ASSERT_TRUE(chain.Enter("c"));
+  }
+
   TempTree tree;
   TempTree elsewhere;
-  tree.Folder("a/b/c");
-  FolderChain chain(2);
-  ASSERT_TRUE(chain.Start(tree.Root()));
-  ASSERT_TRUE(chain.Enter("a"));
-  ASSERT_TRUE(chain.Enter("b"));
-  ASSERT_TRUE(chain.Enter("c"));
+  FolderChain chain{2};
+};
+
+TEST_F(FolderChainDownToC, AFolderMovedAwayMeanwhileIsFoundAgainByNameFromAbove) {
   // c's ".." now leads elsewhere; b is still where its path says.
   std::filesystem::rename(tree.Path("a/b/c"), elsewhere.Path("c"));
   chain.Leave();
@@ -218,15 +227,7 @@ TEST(FolderChain, AFolderMovedAwayMeanwhileIsFoundAgainByNameFromAbove) {
   EXPECT_EQ(InodeOf(chain.Fd()), InodeOf(tree.Path("a")));
 }
 
-TEST(FolderChain, AFolderThatCannotBeFoundAgainIsLostAndItsParentIsNot) {
-  TempTree tree;
-  TempTree elsewhere;
-  tree.Folder("a/b/c");
-  FolderChain chain(2);
-  ASSERT_TRUE(chain.Start(tree.Root()));
-  ASSERT_TRUE(chain.Enter("a"));
-  ASSERT_TRUE(chain.Enter("b"));
-  ASSERT_TRUE(chain.Enter("c"));
+TEST_F(FolderChainDownToC, AFolderThatCannotBeFoundAgainIsLostAndItsParentIsNot) {
   std::filesystem::rename(tree.Path("a/b/c"), elsewhere.Path("c"));
   std::filesystem::rename(tree.Path("a/b"), elsewhere.Path("b"));
   tree.Folder("a/b");  // a stranger under the old name
