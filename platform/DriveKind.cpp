@@ -23,8 +23,8 @@ std::string_view WithoutFinalSlashes(std::string_view path) {
   return path;
 }
 
-}  // namespace
-
+// Rule 1: the mounted root, taken relative to a btrfs subvolume the mount names
+// (a subvolume is a file system of its own), is not the whole file system.
 bool IsBindMount(const MountEntry& entry) {
   std::string_view root = WithoutFinalSlashes(entry.root);
   const std::string_view subvolume = WithoutFinalSlashes(entry.subvolume);
@@ -39,6 +39,8 @@ bool IsNetworkFileSystem(const MountEntry& entry) {
   return entry.networkFs || OneOf(entry.fsType, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "afs", "ceph",
                                                  "glusterfs", "9p", "fuse.sshfs", "davfs", "fuse.davfs2"});
 }
+
+}  // namespace
 
 TdcDriveType DriveKind(const MountEntry& entry, const DeviceFacts& device, bool reachable) {
   if (IsBindMount(entry)) return dtVirtual;

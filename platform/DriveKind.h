@@ -24,10 +24,4 @@ namespace paarvinder {
 // their mount point cannot be entered.
 TdcDriveType DriveKind(const MountEntry& entry, const DeviceFacts& device, bool reachable);
 
-// Rule 1: the mounted root, taken relative to a btrfs subvolume the mount names
-// (a subvolume is a file system of its own), is not the whole file system.
-bool IsBindMount(const MountEntry& entry);
-
-bool IsNetworkFileSystem(const MountEntry& entry);
-
 }  // namespace paarvinder

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -55,6 +56,14 @@ constexpr std::string_view kPseudoFileSystems[] = {
     "pipefs",       "proc",       "pstore",     "resctrl",    "rootfs",      "rpc_pipefs",  "securityfs",
     "selinuxfs",    "smackfs",    "sockfs",     "swap",       "sysfs",       "tracefs",
 };
+
+// Kernel-internal file systems and swap: mounted, but nothing to search.
+bool IsPseudoFileSystem(std::string_view fsType) {
+  for (std::string_view pseudo : kPseudoFileSystems) {
+    if (fsType == pseudo) return true;
+  }
+  return false;
+}
 
 class Visibility {
  public:
@@ -113,13 +122,6 @@ std::vector<MountEntry> ReadMountTable(const std::string& path) {
   libmnt_fs* fs = nullptr;
   while (mnt_table_next_fs(table.get(), iter.get(), &fs) == 0) entries.push_back(EntryOf(fs));
   return entries;
-}
-
-bool IsPseudoFileSystem(std::string_view fsType) {
-  for (std::string_view pseudo : kPseudoFileSystems) {
-    if (fsType == pseudo) return true;
-  }
-  return false;
 }
 
 std::vector<MountEntry> DrivesOf(const std::vector<MountEntry>& table) {

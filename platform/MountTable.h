@@ -3,7 +3,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace paarvinder {
@@ -32,9 +31,6 @@ class MountTableError : public std::runtime_error {
 // Every entry of a mountinfo file, in its order. Lines that cannot be parsed
 // are skipped; a file that cannot be read throws MountTableError.
 std::vector<MountEntry> ReadMountTable(const std::string& path);
-
-// Kernel-internal file systems and swap: mounted, but nothing to search.
-bool IsPseudoFileSystem(std::string_view fsType);
 
 // The drives of a table: of the file systems stacked on one mount point only the
 // top one, none that an over-mount hides, no pseudo file system; ordered by the

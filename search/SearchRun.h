@@ -32,9 +32,6 @@ class SearchRun {
   // The walk of one folder, a path ending in "/": 1 for a stop request, else 0.
   int ZoekInMap(const std::string& folder);
 
-  // Saves the report as the results file of the current day in ProgMap.
-  void SaveResults();
-
   // Shared with the window.
   std::string ZoekNaam;         // the normalised search term
   std::int32_t Onderbreken = 0; // the stop request, 0 or 1
@@ -45,6 +42,8 @@ class SearchRun {
   void StartRun();
   void InterruptRun();
   void ZoekSchijven();
+  // Saves the report as the results file of the current day in ProgMap.
+  void SaveResults();
 
   // The files pass of the chain's deepest folder. It ends the folder at a hit
   // or without a listing; otherwise its subfolders go on the stack.
