@@ -4,20 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <map>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QStackedWidget>
 #include <QTest>
 #include <QWindow>
 
 #include "WindowFixture.h"
-#include "app/BusyRing.h"
 #include "app/ReportView.h"
 #include "app/StatusPanels.h"
 #include "app/ToolbarButton.h"

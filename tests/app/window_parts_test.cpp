@@ -1,13 +1,11 @@
 // The window's parts on their own: the report view following its report, the
 // busy ring, the error box's text and the results dialog's file filter.
 
-#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "WindowFixture.h"
 #include "app/BusyRing.h"
 #include "app/ErrorBox.h"
 #include "app/ReportView.h"
