@@ -265,7 +265,7 @@ void TfMain::tbZoekClick() {
     Hold(HeldClick::Zoek);
     return;
   }
-  if (starts) ++runDepth_;
+  if (starts) runActive_ = true;
   Guarded(this, [this] { run_.tbZoekClick(); });
   if (starts) RunReturned();
 }
@@ -324,7 +324,7 @@ void TfMain::Hold(HeldClick click) {
 }
 
 void TfMain::RunReturned() {
-  if (--runDepth_ > 0) return;
+  runActive_ = false;
   hints_->Update();
   if (std::exchange(closeAfterRun_, false)) {
     close();

@@ -100,7 +100,7 @@ class TfMain final : public QMainWindow, private SearchHost {
   Report& RichReport() { return richReport_; }
   Report& RichInfoReport() { return infoReport_; }
   // Is a search run on the stack (its start branch not yet returned)?
-  bool RunActive() const { return runDepth_ > 0; }
+  bool RunActive() const { return runActive_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -134,7 +134,7 @@ class TfMain final : public QMainWindow, private SearchHost {
   QStringList commandLine_;
   SearchRun run_;
   HintDisplay* hints_ = nullptr;
-  int runDepth_ = 0;
+  bool runActive_ = false;  // a second start is held, so runs never nest
   bool formShown_ = false;
   bool closeAfterRun_ = false;
   HeldClick held_ = HeldClick::None;
