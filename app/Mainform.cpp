@@ -179,9 +179,8 @@ void TfMain::BuildStatusBar() {
   Stat = new StatusPanels(this);
   setStatusBar(Stat);
   Stat->Panel(1)->setText(QStringLiteral("\u00A9 Mirtelo"));
+  // A move over a panel reaches the bar too: the panels pass it on.
   Stat->installEventFilter(this);
-  Stat->Panel(0)->installEventFilter(this);
-  Stat->Panel(1)->installEventFilter(this);
 }
 
 // --- the window's own events ---------------------------------------------
@@ -216,8 +215,7 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
       eZoekKeyPress(key);
       if (key == 0) return true;
     }
-  } else if (event->type() == QEvent::MouseMove &&
-             (watched == Stat || watched == Stat->Panel(0) || watched == Stat->Panel(1))) {
+  } else if (watched == Stat && event->type() == QEvent::MouseMove) {
     StatMouseMove();
   }
   return QMainWindow::eventFilter(watched, event);
