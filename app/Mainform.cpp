@@ -328,11 +328,20 @@ void TfMain::RunReturned() {
     close();
     return;
   }
-  const HeldClick click = std::exchange(held_, HeldClick::None);
-  if (click == HeldClick::None) return;
-  QTimer::singleShot(0, this, [this, click] {
-    if (click == HeldClick::Zoek) tbZoekClick();
-    else tbResultClick();
+  if (held_ == HeldClick::None) return;
+  // Taken only when carried out: a "Stop" or close that the main loop
+  // handles first still drops it.
+  QTimer::singleShot(0, this, [this] {
+    switch (std::exchange(held_, HeldClick::None)) {
+      case HeldClick::Zoek:
+        tbZoekClick();
+        break;
+      case HeldClick::Resultaten:
+        tbResultClick();
+        break;
+      case HeldClick::None:
+        break;
+    }
   });
 }
 

@@ -160,14 +160,15 @@ class SearchWindowTest : public QObject {
   // in the old run: it is held until that run has returned.
   void clickWaitingWhileTheInterruptedRunUnwinds_data() {
     QTest::addColumn<QString>("waiting");
-    QTest::addColumn<bool>("thenStop");
-    QTest::newRow("a second Zoek") << "Zoek" << false;
-    QTest::newRow("Resultaten") << "Resultaten" << false;
-    QTest::newRow("a second Zoek, then Stop") << "Zoek" << true;
+    QTest::addColumn<QString>("stop");  // when "Stop" is clicked, if at all
+    QTest::newRow("a second Zoek") << "Zoek" << "";
+    QTest::newRow("Resultaten") << "Resultaten" << "";
+    QTest::newRow("a second Zoek, then Stop") << "Zoek" << "in the run";
+    QTest::newRow("a second Zoek, then Stop before it is carried out") << "Zoek" << "after the run";
   }
   void clickWaitingWhileTheInterruptedRunUnwinds() {
     QFETCH(QString, waiting);
-    QFETCH(bool, thenStop);
+    QFETCH(QString, stop);
     WindowFixture fixture;
     fixture.Show();
     TfMain& window = *fixture.window;
@@ -178,7 +179,7 @@ class SearchWindowTest : public QObject {
       QTest::mouseClick(window.tbZoek, Qt::LeftButton);
       QTest::mouseClick(waiting == "Resultaten" ? window.tbResult : window.tbZoek, Qt::LeftButton);
       linesAfterWaitingClick = fixture.Lines();
-      if (thenStop) QTest::mouseClick(window.tbStop, Qt::LeftButton);
+      if (stop == "in the run") QTest::mouseClick(window.tbStop, Qt::LeftButton);
     });
     std::vector<std::string> linesWhenDialogOpened;
     if (waiting == "Resultaten") {
@@ -189,6 +190,8 @@ class SearchWindowTest : public QObject {
     }
 
     QTest::mouseClick(window.tbZoek, Qt::LeftButton);
+    // The held click waits for the main loop; "Stop" can come first.
+    if (stop == "after the run") QTest::mouseClick(window.tbStop, Qt::LeftButton);
 
     const std::vector<std::string> interrupted = StoppedAtB(fixture, true);
     // Nothing ran nested: the report still ended with the interrupt's empty line.
@@ -196,7 +199,7 @@ class SearchWindowTest : public QObject {
     // The old run finished exactly as an interrupted run does.
     QCOMPARE(fixture.Lines(), interrupted);
     QCOMPARE(FileLines(fixture.ResultsFile()), interrupted);
-    if (thenStop) {
+    if (!stop.isEmpty()) {
       QVERIFY(!window.isVisible());
       QTest::qWait(50);
       QCOMPARE(fixture.Lines(), interrupted);
