@@ -1,6 +1,7 @@
 #pragma once
 // A read-only rich-text view that follows a report line by line: every
-// appended line shows the moment it is appended, with its colour and styles.
+// appended line is in the view the moment it is appended, with its colour
+// and styles, and is painted within a frame.
 //
 // The view only shows: the report keeps the bytes. A line that is not valid
 // UTF-8 shows U+FFFD for each bad sequence.
