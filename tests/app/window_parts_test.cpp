@@ -37,6 +37,13 @@ class WindowPartsTest : public QObject {
     cursor.setPosition(textBlock.position() + offset + 1);
     return cursor.charFormat();
   }
+  // A small view on screen, following `report`.
+  static bool ShowFollowing(ReportView& view, Report& report) {
+    view.resize(300, 120);
+    view.Follow(report);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
+  }
   static QStringList Blocks(const ReportView& view) {
     QStringList blocks;
     for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
@@ -133,10 +140,7 @@ class WindowPartsTest : public QObject {
   void scrollRequestBringsTheEndIntoView() {
     Report report;
     ReportView view;
-    view.resize(300, 120);
-    view.Follow(report);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowFollowing(view, report));
     for (int i = 0; i < 200; ++i) report.Add("regel " + std::to_string(i));
     QCoreApplication::processEvents();
     QCOMPARE(view.verticalScrollBar()->value(), 0);
@@ -151,10 +155,7 @@ class WindowPartsTest : public QObject {
   void viewPaintsTheLastLineOnceLinesStopComing() {
     Report report;
     ReportView view;
-    view.resize(300, 120);
-    view.Follow(report);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowFollowing(view, report));
     int paintsAfterLastLine = 0;
     PaintCounter counter(view.viewport(), paintsAfterLastLine);
     for (int i = 0; i < 100; ++i) {
